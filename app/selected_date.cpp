@@ -1,4 +1,4 @@
-#include "selected_date.h"
+#include "app/selected_date.h"
 
 double year_g = 0.0;
 double month_g = 0.0;

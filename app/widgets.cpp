@@ -1,4 +1,4 @@
-#include "widgets.h"
+#include "app/widgets.h"
 
 WSCmainWindow* newwin000 = nullptr;
 WSCvdrawingArea* newvdra_001 = nullptr;

@@ -2,7 +2,7 @@
 // start-up by the main window and never released.
 #pragma once
 
-#include "toolkit/toolkit.h"
+#include "app/toolkit/toolkit.h"
 
 extern WSCmainWindow* newwin000;
 extern WSCvdrawingArea* newvdra_001;

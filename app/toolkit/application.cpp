@@ -1,0 +1,75 @@
+#include "app/toolkit/application.h"
+
+#include <QApplication>
+#include <QFont>
+#include <string>
+#include <vector>
+
+#include "app/toolkit/fonts.h"
+
+namespace {
+
+std::vector<void (*)()>& init_handlers() {
+  static std::vector<void (*)()> handlers;
+  return handlers;
+}
+
+std::string& instance_name() {
+  static std::string name;
+  return name;
+}
+
+// Qt keeps references to argc and argv for the life of the application.
+int app_argc = 1;
+char app_name[] = "sorafumi";
+char* app_argv_default[] = {app_name, nullptr};
+char** app_argv = app_argv_default;
+
+void make_application() {
+  if (QApplication::instance()) return;
+  WSGFdeviceInitialize();
+  static QApplication app(app_argc, app_argv);
+  QApplication::setFont(toolkit_default_font());
+  if (!instance_name().empty()) QCoreApplication::setApplicationName(QString::fromStdString(instance_name()));
+}
+
+}  // namespace
+
+void WSDappDev::setInitHandler(void (*handler)()) {
+  if (handler) init_handlers().push_back(handler);
+}
+
+void WSDappDev::setInstanceName(const char* name) {
+  instance_name() = name ? name : "";
+  if (QCoreApplication::instance()) QCoreApplication::setApplicationName(QString::fromStdString(instance_name()));
+}
+
+const char* WSDappDev::instanceName() const { return instance_name().c_str(); }
+
+WSDappDev* WSGIappDev() {
+  static WSDappDev app;
+  return &app;
+}
+
+void WSClocaleSet::setDefaultEncoding(long code) { code_ = code; }
+
+WSClocaleSet* WSGIappLocaleSet() {
+  static WSClocaleSet locale;
+  return &locale;
+}
+
+void WSGFdeviceInitialize() {
+  if (!QCoreApplication::instance()) qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+}
+
+void toolkit_ensure_application() { make_application(); }
+
+int _win_main(int argc, char** argv, char** /*envp*/, void* /*reserved*/) {
+  if (argc > 0 && argv) {
+    app_argc = argc;
+    app_argv = argv;
+  }
+  make_application();
+  for (auto handler : init_handlers()) handler();
+  return QApplication::exec();
+}
