@@ -7,9 +7,15 @@
 
 namespace {
 
-// Every dividend is positive (day values from -666 on exceed 1.4 million and
-// years get 5000 added), so cutting off the fraction is the floor.
-int cycle_index(double dividend, int cycle) { return static_cast<int>(std::fmod(dividend, cycle)); }
+// In the almanac's range every dividend is positive (day values from -666 on
+// exceed 1.4 million and years get 5000 added), so cutting off the fraction is
+// the floor. A negative one is brought back into the cycle rather than
+// indexing before the start of a name table.
+int cycle_index(double dividend, int cycle) {
+  double rest = std::fmod(dividend, cycle);
+  if (rest < 0) rest += cycle;
+  return static_cast<int>(rest);
+}
 
 }  // namespace
 

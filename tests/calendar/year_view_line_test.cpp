@@ -39,6 +39,18 @@ TEST(DayAttributes, FollowTheDayNumberAcrossTheWholeRange) {
   }
 }
 
+// Far outside the almanac's years the indices still name an entry.
+TEST(DayAttributes, IndicesStayInsideTheirTables) {
+  for (double year : {-5001.0, -5007.0, -12345.0}) {
+    EXPECT_GE(Year_Kan_Index(year), 0);
+    EXPECT_LT(Year_Kan_Index(year), 10);
+    EXPECT_GE(Year_Shi_Index(year), 0);
+    EXPECT_LT(Year_Shi_Index(year), 12);
+  }
+  EXPECT_EQ(Year_Kan_Index(-5006), 0);  // the cycle carries on below zero
+  EXPECT_EQ(Weekday_Index(-2.375), 6);  // day number -2: (J + 1) mod 7
+}
+
 TEST(DayAttributes, RokuyouStartsEachMonthOneFurtherOn) {
   EXPECT_STREQ(_6you[Rokuyou_Index(1, 1)], "先勝");
   EXPECT_STREQ(_6you[Rokuyou_Index(2, 1)], "友引");  // also the leap second month
