@@ -23,5 +23,9 @@ run: build
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
 
+screenshot: build
+	@xvfb-run -a -s "-screen 0 1024x640x24" bash tools/screenshot.sh ./$(BUILD)/app/sorafumi $(BUILD)/screenshot.png
+	@echo "Wrote $(BUILD)/screenshot.png"
+
 clean:
 	rm -rf $(BUILD)

@@ -1,0 +1,3 @@
+#include "app/startup.h"
+
+int main(int argc, char** argv, char** envp) { return WinMain(argc, argv, envp, nullptr); }
