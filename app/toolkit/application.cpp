@@ -28,7 +28,9 @@ char** app_argv = app_argv_default;
 void make_application() {
   if (QApplication::instance()) return;
   WSGFdeviceInitialize();
-  static QApplication app(app_argc, app_argv);
+  // Lives until the process ends, like the widgets; destroying it among the
+  // exit handlers would run after Qt's own globals are gone.
+  new QApplication(app_argc, app_argv);
   QApplication::setFont(toolkit_default_font());
   if (!instance_name().empty()) QCoreApplication::setApplicationName(QString::fromStdString(instance_name()));
 }
@@ -45,6 +47,8 @@ void WSDappDev::setInstanceName(const char* name) {
 }
 
 const char* WSDappDev::instanceName() const { return instance_name().c_str(); }
+
+const std::vector<void (*)()>& WSDappDev::initHandlers() const { return init_handlers(); }
 
 WSDappDev* WSGIappDev() {
   static WSDappDev app;

@@ -2,12 +2,15 @@
 // main routine that runs the handlers and then the event loop.
 #pragma once
 
+#include <vector>
+
 class WSDappDev {
  public:
   // Handlers run at start-up in the order they were registered.
   void setInitHandler(void (*handler)());
   void setInstanceName(const char* name);
   const char* instanceName() const;
+  const std::vector<void (*)()>& initHandlers() const;
 };
 WSDappDev* WSGIappDev();
 

@@ -107,7 +107,6 @@ WSCvariant WSCbase::getProperty(const char* name) const {
 
 void WSCbase::setVisible(unsigned char visible) {
   widget_->setVisible(visible != 0);
-  if (visible) widget_->raise();
 }
 
 int WSCbase::defaultHeight() const { return widget_->fontMetrics().height() + 8; }

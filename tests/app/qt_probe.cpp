@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QTimer>
 
 #include "app/toolkit/toolkit.h"
 
@@ -68,4 +69,11 @@ int probe_item_height(const WSClist* list, int row) {
   QListWidget* l = list_of(list);
   l->doItemsLayout();
   return l->visualItemRect(l->item(row)).height();
+}
+
+std::vector<int> probe_timer_intervals() {
+  std::vector<int> intervals;
+  for (const QTimer* t : QCoreApplication::instance()->findChildren<QTimer*>(Qt::FindDirectChildrenOnly))
+    if (t->isActive()) intervals.push_back(t->interval());
+  return intervals;
 }

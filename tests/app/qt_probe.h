@@ -35,3 +35,7 @@ void probe_scroll_to(WSClist* list, int value);
 int probe_item_height(const WSClist* list, int row);
 
 inline std::string utf8(const char8_t* s) { return reinterpret_cast<const char*>(s); }
+
+#include <vector>
+// Intervals (ms) of the timers the toolkit has started.
+std::vector<int> probe_timer_intervals();
