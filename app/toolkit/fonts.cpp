@@ -1,6 +1,8 @@
 #include "app/toolkit/fonts.h"
 
 #include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QStringList>
 #include <cstdlib>
 #include <vector>
@@ -31,6 +33,17 @@ bool is_substituted_face(const QString& face) {
   return face.isEmpty() || face == QString::fromUtf8("\xEF\xBC\xAD\xEF\xBC\xB3 \xE3\x82\xB4\xE3\x82\xB7\xE3\x83\x83\xE3\x82\xAF");
 }
 
+// IPAGothic has no bold face: Qt emboldens it and widens every glyph. Letter
+// spacing takes the extra width back, so bold text keeps byte-counted columns.
+void keep_advances_when_bold(QFont& font) {
+  if (!QGuiApplication::instance()) return;
+  QFont regular = font;
+  regular.setBold(false);
+  const int extra = QFontMetrics(font).horizontalAdvance(QLatin1Char('0')) -
+                    QFontMetrics(regular).horizontalAdvance(QLatin1Char('0'));
+  if (extra != 0) font.setLetterSpacing(QFont::AbsoluteSpacing, -extra);
+}
+
 }  // namespace
 
 QFont toolkit_default_font() { return japanese_font(kDefaultPixelSize); }
@@ -43,7 +56,10 @@ QFont toolkit_font_from_text(const char* logfont_text) {
   const QString face = fields.size() > 13 ? fields.mid(13).join(QLatin1Char(',')).trimmed() : QString();
   if (!is_substituted_face(face)) font.setFamilies({face, QString::fromLatin1(kJapaneseFace)});
   const int weight = number(4);
-  if (weight >= 600) font.setBold(true);
+  if (weight >= 600) {
+    font.setBold(true);
+    keep_advances_when_bold(font);
+  }
   font.setItalic(number(5) != 0);
   font.setUnderline(number(6) != 0);
   font.setStrikeOut(number(7) != 0);

@@ -135,6 +135,8 @@ TEST_F(MainWindowTest, Fonts) {
     EXPECT_TRUE(probe_font_bold(w)) << w->name();  // font 1
     EXPECT_EQ(probe_font_pixel_size(w), 12) << w->name();
     EXPECT_EQ(probe_font_family(w), "IPAGothic") << w->name();
+    EXPECT_EQ(probe_text_width(w, "123456789012"), 72) << w->name();  // bold keeps the columns
+    EXPECT_EQ(probe_text_width(w, "満月 2026/ 1/ 3"), 6 * 15) << w->name();
   }
   for (WSCbase* w : std::initializer_list<WSCbase*>{newlist_000, newvdra_001, newvlab_013}) {
     EXPECT_FALSE(probe_font_bold(w)) << w->name();
