@@ -64,26 +64,26 @@ class DateEntryTest : public ::testing::Test {
     EXPECT_EQ(month_g, m);
     EXPECT_EQ(day_g, d);
   }
+
+  // Types every case over a stored 1999-07-07, runs the procedure, and expects
+  // each refused field to come out as the fallback.
+  static void enter_every_case(void (*procedure)(), double fy, double fm, double fd) {
+    for (const auto& c : kEntries) {
+      SCOPED_TRACE(::testing::Message() << "[" << utf8(c.year) << "][" << utf8(c.month) << "][" << utf8(c.day) << "]");
+      store(1999, 7, 7);
+      type(c);
+      procedure();
+      expect_date(std::isnan(c.y) ? fy : c.y, std::isnan(c.m) ? fm : c.m, std::isnan(c.d) ? fd : c.d);
+    }
+  }
 };
 
 TEST_F(DateEntryTest, ButtonKeepsLastStoredValueForRefusedFields) {
-  for (const auto& c : kEntries) {
-    SCOPED_TRACE(::testing::Message() << "[" << utf8(c.year) << "][" << utf8(c.month) << "][" << utf8(c.day) << "]");
-    store(1999, 7, 7);
-    type(c);
-    probe_click(newvbtn_004);
-    expect_date(std::isnan(c.y) ? 1999 : c.y, std::isnan(c.m) ? 7 : c.m, std::isnan(c.d) ? 7 : c.d);
-  }
+  enter_every_case([] { probe_click(newvbtn_004); }, 1999, 7, 7);
 }
 
 TEST_F(DateEntryTest, DrawTakesTodayBeforeTheFields) {
-  for (const auto& c : kEntries) {
-    SCOPED_TRACE(::testing::Message() << "[" << utf8(c.year) << "][" << utf8(c.month) << "][" << utf8(c.day) << "]");
-    store(1999, 7, 7);
-    type(c);
-    draw(newvdra_001);
-    expect_date(std::isnan(c.y) ? 2026 : c.y, std::isnan(c.m) ? 3 : c.m, std::isnan(c.d) ? 9 : c.d);
-  }
+  enter_every_case([] { draw(newvdra_001); }, 2026, 3, 9);
 }
 
 TEST_F(DateEntryTest, ReadingLeavesTheFieldsAsTyped) {
