@@ -2,6 +2,7 @@
 BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
+BENCH_BUILD ?= build-bench
 
 .PHONY: setup configure build run test bench screenshot clean
 
@@ -22,6 +23,11 @@ run: build
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+# Benchmarks run on an optimised build of their own.
+bench: setup
+	@cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BENCH_BUILD) --target run_benchmarks
 
 screenshot: build
 	@xvfb-run -a -s "-screen 0 1024x640x24" bash tools/screenshot.sh ./$(BUILD)/app/sorafumi $(BUILD)/screenshot.png
