@@ -42,7 +42,6 @@ int probe_text_width(const WSCbase* w, const std::string& cp932) {
 }
 
 int probe_line_height(const WSCbase* w) { return w->qtWidget()->fontMetrics().height(); }
-int probe_cursor_shape(const WSCbase* w) { return w->qtWidget()->cursor().shape(); }
 
 void probe_type_into(WSCvifield* field, const std::string& utf8_text) {
   auto* edit = static_cast<QLineEdit*>(field->qtWidget());

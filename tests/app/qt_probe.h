@@ -23,7 +23,6 @@ int probe_font_pixel_size(const WSCbase* w);
 bool probe_font_bold(const WSCbase* w);
 int probe_text_width(const WSCbase* w, const std::string& cp932);  // in the widget's font
 int probe_line_height(const WSCbase* w);
-int probe_cursor_shape(const WSCbase* w);
 
 void probe_type_into(WSCvifield* field, const std::string& utf8);  // as a user's typing leaves it
 void probe_click(WSCvbtn* button);
