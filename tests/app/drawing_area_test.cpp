@@ -123,4 +123,31 @@ TEST_F(DrawingAreaTest, ProcedureRunsWhenShownAndOnRedraw) {
   EXPECT_EQ(procedure_runs, shown + 1);
 }
 
+WSCvdrawingArea* area_under_test = nullptr;
+int runs_seen_inside = -1;
+void press_that_repaints_the_area(WSCbase*) {
+  area_under_test->refresh();  // paints now, but must not run the area's procedure inside this one
+  runs_seen_inside = procedure_runs;
+}
+
+TEST_F(DrawingAreaTest, ProcedureNeverRunsInsideAnother) {
+  WSCprocedure proc("new_ep", WSEV_ACTIVATE);
+  proc.setFunction(count_and_mark, "count_and_mark");
+  area.attachProcedure(&proc);
+  WSCvbtn button(&window, "button");
+  WSCprocedure press("new_ep", WSEV_ACTIVATE);
+  press.setFunction(press_that_repaints_the_area, "press");
+  button.attachProcedure(&press);
+  area.setPropertyV(WSNvis(), static_cast<unsigned char>(1));
+  window.setPropertyV(WSNvis(), static_cast<unsigned char>(1));
+  probe_process_events();
+
+  area_under_test = &area;
+  const int before = procedure_runs;
+  probe_click(&button);
+  EXPECT_EQ(runs_seen_inside, before);
+  probe_process_events();  // the deferred run comes once the press has returned
+  EXPECT_GT(procedure_runs, before);
+}
+
 }  // namespace
