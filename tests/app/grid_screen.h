@@ -92,14 +92,13 @@ inline int marked_count(const QImage& img, GridRect r) {
   return n;
 }
 
-// The main window, shown once per process with today fixed to 2026-12-11;
-// showing it runs draw for the first time.
+// The main window, shown once per process with today fixed to 2026-12-11
+// (noon, local time); showing it runs draw for the first time.
 inline std::time_t grid_today() {
-  std::tm t{};
-  t.tm_year = 2026 - 1900;
+  const std::time_t fixture_day = fixed_today();
+  std::tm t = *std::localtime(&fixture_day);
   t.tm_mon = 12 - 1;
   t.tm_mday = 11;
-  t.tm_hour = 12;
   t.tm_isdst = -1;
   return std::mktime(&t);
 }
