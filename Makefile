@@ -3,8 +3,12 @@ BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 BENCH_BUILD ?= build-bench
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 300
+FUZZERS = julian_day_fuzz date_entry_fuzz
 
-.PHONY: setup configure build run test bench screenshot clean
+.PHONY: setup configure build run test test-asan fuzz bench screenshot clean
 
 setup:
 	@bash tools/setup.sh
@@ -23,6 +27,28 @@ run: build
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+# The whole suite again with AddressSanitizer and UndefinedBehaviorSanitizer,
+# on a build of its own. Nothing is suppressed.
+test-asan: setup
+	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DSORAFUMI_SANITIZE=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(ASAN_BUILD)
+	@cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+# Each libFuzzer target for FUZZ_SECONDS, one after the other. New inputs stay
+# in $(FUZZ_BUILD)/corpus; a crash is written to $(FUZZ_BUILD) and stops the run.
+fuzz: setup
+	@cmake -S tests/reliability/fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(FUZZ_BUILD)
+	@for f in $(FUZZERS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$f; \
+	  echo "== $$f for $(FUZZ_SECONDS) s"; \
+	  ./$(FUZZ_BUILD)/$$f -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus/$$f tests/reliability/fuzz/seeds/$$f \
+	    > $(FUZZ_BUILD)/$$f.log 2>&1; rc=$$?; \
+	  grep -E '^#[0-9]+.DONE|^Done|^stat::number_of_executed_units' $(FUZZ_BUILD)/$$f.log; \
+	  if [ $$rc -ne 0 ]; then tail -n 60 $(FUZZ_BUILD)/$$f.log; exit 1; fi; \
+	done
 
 # Benchmarks run on an optimised build of their own.
 bench: setup

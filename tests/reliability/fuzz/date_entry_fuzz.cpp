@@ -1,0 +1,92 @@
+// The date entry with any typed text: three field texts go through the
+// variant's conversions and the range test of the date entry, and the date
+// they leave selected goes on into the month lookup, as every refresh takes
+// it. Nothing may be undefined or hang; a number must convert the same way to
+// int and double; an accepted value must lie within its range's integers; and
+// every date so selected must find its lunar month (or lie outside the table).
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "app/toolkit/variant.h"
+#include "calendar/kyuureki.h"
+#include "engine/julian_day.h"
+#include "fuzz_input.h"
+
+namespace {
+
+void fail(const char* what, const std::string& text, double a, double b) {
+  std::fprintf(stderr, "%s: text of %zu bytes, %.17g %.17g\n", what, text.size(), a, b);
+  std::abort();
+}
+
+// The int that operator int must give for a parsed number: toward zero,
+// saturated at the int range.
+int expected_int(double v) {
+  if (v >= 2147483647.0) return 2147483647;
+  if (v <= -2147483648.0) return -2147483647 - 1;
+  return static_cast<int>(v);
+}
+
+// The field read as the date entry reads it (app/date_entry.cpp): the integer
+// decides, the double is stored.
+void read_field(const std::string& text, int low, int high, double& target) {
+  const WSCvariant value(text);
+  const int n = static_cast<int>(value);
+  const double x = static_cast<double>(value);
+
+  double parsed = 0;
+  if (toolkit_parse_number(text, parsed)) {
+    if (!std::isfinite(parsed) || x != parsed) fail("double differs from the parse", text, x, parsed);
+    if (n != expected_int(parsed)) fail("int is not the double toward zero", text, n, parsed);
+  } else if (n != WSCvariant::kNoInt || x != WSCvariant::kNoDouble) {
+    fail("no number, yet a value", text, n, x);
+  }
+
+  if (n >= low && n <= high) {
+    if (!std::isfinite(x) || std::trunc(x) != n) fail("accepted value outside its integer", text, n, x);
+    target = x;
+  }
+}
+
+void check_selected_date(double year, double month, double day) {
+  const tagKyuurekiDate k = Kyuureki_Search(year, month, day);
+  if (!std::isfinite(k.day_value)) fail("day value", "", year, k.day_value);
+  const double day_number = std::floor(k.day_value + 0.375 + 0.5);
+  if (k.index < 0) {
+    // Only the days before the table's first month (-666-02-06) have none, and
+    // those after its last: a year such as 2050.9 passes the range test on its
+    // integer, yet its fraction counts most of a year of days.
+    const double table_end = Kyuureki_first_day[kKyuurekiCount - 1] + Kyuureki_Month_Length(kKyuurekiCount - 1);
+    const bool outside = day_number < Kyuureki_first_day[0] || day_number >= table_end;
+    if (!outside || k.lunar_day != 0) fail("no lunar month", "", year, day_number);
+    return;
+  }
+  if (k.index >= kKyuurekiCount) fail("month index", "", year, k.index);
+  if (k.lunar_day < 1 || k.lunar_day > Kyuureki_Month_Length(k.index)) fail("lunar day", "", year, k.lunar_day);
+  const int view_year = Kyuureki_View_Year(k, year);
+  if (view_year < -666 || view_year > 2050) fail("view year", "", year, view_year);
+  // The year grid shows twelve months from the first of the view year.
+  const int first = Kyuureki_Newyear(view_year, k.index);
+  if (first < 0 || first + 11 >= kKyuurekiCount || Kyuureki[first].year != view_year)
+    fail("first month", "", view_year, first);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzInput in(data, size);
+  const std::string year_text = in.text(40);
+  const std::string month_text = in.text(40);
+  const std::string day_text = in.rest();
+
+  // Today stands where a field is refused.
+  double year = 2026, month = 3, day = 9;
+  read_field(year_text, -666, 2050, year);
+  read_field(month_text, 1, 12, month);
+  read_field(day_text, 1, 31, day);
+  check_selected_date(year, month, day);
+  return 0;
+}
