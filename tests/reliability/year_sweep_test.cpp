@@ -32,6 +32,7 @@ constexpr std::size_t kLineBuffer = 112;   // the year-view line and its NUL
 constexpr std::size_t kListLineBytes = 25; // name, date and time to the second
 constexpr int kWrittenRows = 14;           // the header and 13 months
 constexpr int kWrittenColumns = 32;        // labels, 30 days and an empty 31
+constexpr int kYearMonths = 12;            // at least, in every lunar year
 
 bool ends_with(const char* text, const char* tail) {
   const std::size_t n = std::strlen(text), m = std::strlen(tail);
@@ -46,7 +47,8 @@ std::int32_t marker_of_text(const char* text) {
   return kMarkNone;
 }
 
-::testing::AssertionResult grid_is_sound(bool has_month) {
+// `months`: the month rows that must be filled (12 for a whole lunar year).
+::testing::AssertionResult grid_is_sound(int months) {
   for (int c = 0; c < kGridColumns; ++c) {
     for (int r = 0; r < kGridRows; ++r) {
       const char* text = nichiji[c][r];
@@ -61,8 +63,8 @@ std::int32_t marker_of_text(const char* text) {
       const bool day_cell = r >= 1 && c >= 1 && c <= 30 && text[0] != '\0';
       if (day_cell && marker != marker_of_text(text))
         return ::testing::AssertionFailure() << where() << "[" << text << "] with marker " << marker;
-      // Every lunar year has at least twelve months of at least 29 days.
-      const bool must_hold = has_month && r >= 1 && r <= 12 && c <= 29;
+      // A lunar year has at least twelve months of at least 29 days.
+      const bool must_hold = r >= 1 && r <= months && c <= 29;
       if (must_hold && text[0] == '\0') return ::testing::AssertionFailure() << where() << "is empty";
     }
   }
@@ -99,10 +101,10 @@ class YearSweep : public YearViewListTest {
     Disp_Wareki(nullptr);
   }
 
-  ::testing::AssertionResult view_is_sound(bool has_month) {
+  ::testing::AssertionResult view_is_sound(int months) {
     if (list().itemCount() != 1) return ::testing::AssertionFailure() << list().itemCount() << " lines";
     if (auto ok = Fits_And_Prints(list().itemText(0), kLineBuffer - 1); !ok) return ok << " (the line)";
-    return grid_is_sound(has_month);
+    return grid_is_sound(months);
   }
 };
 
@@ -117,7 +119,7 @@ TEST_F(YearSweep, EveryYearThroughBothListsAndTheYearView) {
     if ((year - kFirstYear) % kYearStride != 0 && year != kLastYear) continue;
     // 1 July lies in a month that began in the same civil year: the view year.
     show(year, 7, 1);
-    ASSERT_TRUE(view_is_sound(true));
+    ASSERT_TRUE(view_is_sound(kYearMonths));
     ++shown;
   }
   RecordProperty("years_shown", shown);
@@ -128,36 +130,40 @@ TEST_F(YearSweep, EveryYearThroughBothListsAndTheYearView) {
 TEST_F(YearSweep, EdgesAndFractionsOfTheAcceptedRanges) {
   struct Case {
     double year, month, day;
-    bool has_month;
+    int months;  // month rows the grid must fill
   };
   const Case cases[] = {
-      {-666, 1, 1, false},        // before the table's first month
-      {-666, 2, 5, false},
-      {-666, 2, 6, true},         // the table's first day
+      {-666, 1, 1, 0},        // before the table's first month
+      {-666, 2, 5, 0},
+      {-666, 2, 6, 12},       // the table's first day
       // The integer -666 passed the range test, but the fraction counts a
       // year of days: this is a day of -667, before the table.
-      {-666.99, 1, 1, false},
-      {-666.99, 12.99, 31.99, false},
-      {-0.5, 6, 15, true},        // integer 0: year 0 and a half before it
-      {0, 2, 31, true},
-      {1582, 10, 4.5, true},
-      {1582, 10, 10, true},       // one of the dropped days
-      {1582, 10, 14.99, true},
-      {2050, 12, 31, true},
-      {2050, 2, 31, true},
-      {2050.99, 1, 1, true},
+      {-666.99, 1, 1, 0},
+      {-666.99, 12.99, 31.99, 0},
+      {-0.5, 6, 15, 12},      // integer 0: year 0 and a half before it
+      {0, 2, 31, 12},
+      {1582, 10, 4.5, 12},
+      {1582, 10, 10, 12},     // one of the dropped days
+      {1582, 10, 14.99, 12},
+      {2050, 12, 31, 12},
+      {2050, 2, 31, 12},
+      {2050.99, 1, 1, 12},
+      // Early 2051, in the table's last month (begun 2051-01-13): its view
+      // year 2051 has no first month in the table, and the grid shows that
+      // month alone.
+      {2050.9, 3, 9, 1},
       // The latest day the entry can make, late in 2051: past the table's last
       // month, so it has none, like the days before the first.
-      {2050.99, 12.99, 31.99, false},
-      {2041, 12, 31.99, true},
-      {2042, 1, 1, true},         // no era: empty labels
+      {2050.99, 12.99, 31.99, 0},
+      {2041, 12, 31.99, 12},
+      {2042, 1, 1, 12},       // no era: empty labels
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.year << "-" << c.month << "-" << c.day);
     show(c.year, c.month, c.day);
-    EXPECT_TRUE(view_is_sound(c.has_month));
-    if (!c.has_month) {
-      EXPECT_EQ(nichiji[1][1][0], '\0') << "a grid for a date without a lunar month";
+    EXPECT_TRUE(view_is_sound(c.months));
+    if (c.months < kYearMonths) {
+      EXPECT_EQ(nichiji[0][c.months + 1][0], '\0') << "more month rows than the table holds";
     }
   }
 }

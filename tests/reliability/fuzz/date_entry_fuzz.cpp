@@ -66,12 +66,16 @@ void check_selected_date(double year, double month, double day) {
   }
   if (k.index >= kKyuurekiCount) fail("month index", "", year, k.index);
   if (k.lunar_day < 1 || k.lunar_day > Kyuureki_Month_Length(k.index)) fail("lunar day", "", year, k.lunar_day);
+  // A fractional year past 2050 can reach the table's last month, which
+  // begins 2051-01-13: its view year 2051 has no first month in the table.
   const int view_year = Kyuureki_View_Year(k, year);
-  if (view_year < -666 || view_year > 2050) fail("view year", "", year, view_year);
-  // The year grid shows twelve months from the first of the view year.
+  if (view_year < -666 || view_year > 2051) fail("view year", "", year, view_year);
   const int first = Kyuureki_Newyear(view_year, k.index);
-  if (first < 0 || first + 11 >= kKyuurekiCount || Kyuureki[first].year != view_year)
-    fail("first month", "", view_year, first);
+  if (first < 0 || first >= kKyuurekiCount) fail("first month", "", view_year, first);
+  const bool new_year = Kyuureki[first].year == view_year && Kyuureki[first].lunar_month == 1;
+  if (!new_year && first != k.index) fail("first month", "", view_year, first);
+  // Every view year up to 2050 has its twelve months in the table.
+  if (view_year <= 2050 && (!new_year || first + 11 >= kKyuurekiCount)) fail("twelve months", "", view_year, first);
 }
 
 }  // namespace
