@@ -9,6 +9,15 @@ namespace {
 using uchar = unsigned char;
 using ushort = unsigned short;
 
+// The grid's thirteenth month column starts at x 874 of the drawing area and a
+// cell that ends in "●*" is 108 pixels wide, so the area must reach x 982: the
+// window, the area and the solar-term list above it grow by ten pixels past the
+// classic 985 so that no mark is cut off at the right edge.
+constexpr ushort kWindowWidth = 995;
+constexpr ushort kGridWidth = 985;
+constexpr ushort kTermListWidth = 225;
+constexpr ushort kPhaseListWidth = 215;
+
 // Heads the columns of the year-view line in newlist_000 (78 bytes).
 const char* const kYearViewHeader =
     "　   和暦　  　 年干支　   天皇在位年数    月　 日　 曜日 六曜　干支　二十八宿";
@@ -46,7 +55,8 @@ WSCvifield* make_field(WSCbase* parent, const char* name, short x, short y, usho
 }
 
 // The two event lists differ only in one header setting, their title and place.
-WSClist* make_event_list(WSCbase* parent, const char* name, const char* title, bool separator, short x) {
+WSClist* make_event_list(WSCbase* parent, const char* name, const char* title, bool separator, short x,
+                         ushort width) {
   auto* list = new WSClist(parent, name);
   list->initialize();
   list->setPropertyV(WSNitemHeight(), uchar{14});
@@ -57,7 +67,7 @@ WSClist* make_event_list(WSCbase* parent, const char* name, const char* title, b
   else list->setPropertyV(WSNbarThickness(), ushort{15});
   list->setPropertyV(WSNworkHeight(), ushort{106});
   list->setPropertyV(WSNname(), name);
-  place(list, x, 10, 215);
+  place(list, x, 10, width);
   list->setPropertyV(WSNheight(), ushort{110});
   list->setPropertyV(WSNvis(), uchar{1});
   return list;
@@ -72,7 +82,7 @@ void _create_win_newwin000() {
   newwin000->setPropertyV(WSNtitleString(), "Sorafumi");
   newwin000->setPropertyV(WSNx(), short{20});
   newwin000->setPropertyV(WSNy(), short{50});
-  newwin000->setPropertyV(WSNwidth(), ushort{985});
+  newwin000->setPropertyV(WSNwidth(), ushort{kWindowWidth});
   newwin000->setPropertyV(WSNheight(), ushort{585});
   newwin000->setPropertyV(WSNtitleBar(), char{3});
   newwin000->setPropertyV(WSNvis(), uchar{1});
@@ -85,7 +95,7 @@ void _create_win_newwin000() {
   newvdra_001->setPropertyV(WSNvis(), uchar{1});
   newvdra_001->setPropertyV(WSNx(), short{10});
   newvdra_001->setPropertyV(WSNy(), short{130});
-  newvdra_001->setPropertyV(WSNwidth(), ushort{975});
+  newvdra_001->setPropertyV(WSNwidth(), ushort{kGridWidth});
   newvdra_001->setPropertyV(WSNheight(), ushort{434});
   attach(newvdra_001, draw, "draw");
 
@@ -123,8 +133,8 @@ void _create_win_newwin000() {
   place(newlist_000, 10, 90, 510);
   newlist_000->setPropertyV(WSNvis(), uchar{1});
 
-  newlist_001 = make_event_list(newwin000, "newlist_001", "title2", true, 770);
-  newlist_002 = make_event_list(newwin000, "newlist_002", "title3", false, 545);
+  newlist_001 = make_event_list(newwin000, "newlist_001", "title2", true, 770, kTermListWidth);
+  newlist_002 = make_event_list(newwin000, "newlist_002", "title3", false, 545, kPhaseListWidth);
   newvlab_000 = make_label(newwin000, "newvlab_000", "年", 130, 10, 30);
 
   newwin000->setVisible(1);

@@ -30,7 +30,7 @@ std::string cli_usage_text() {
          "  --json      Print one JSON object (date, line, terms, phases, grid) instead\n"
          "              of text.\n"
          "  --png FILE  Also write the year grid as the window draws it to FILE, a PNG\n"
-         "              image of 975 x 434 pixels.\n"
+         "              image of 985 x 434 pixels.\n"
          "  --help, -h  Print this help and exit.\n"
          "\n"
          "Output is UTF-8. Exit status: 0 done, 1 the PNG file could not be written,\n"

@@ -170,7 +170,7 @@ TEST(CliOutput, PngIsTheDrawingAreaWithABlueTitle) {
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err, "");
   const Picture png = read_png_file(file);
-  ASSERT_EQ(png.width, 975);
+  ASSERT_EQ(png.width, 985);
   ASSERT_EQ(png.height, 434);
 
   // The title " 2023年和暦表示" at (0, 5): its ink is blue (red and green

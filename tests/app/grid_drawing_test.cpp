@@ -75,15 +75,15 @@ TEST_F(GridDrawingTest, TitleSystemAndLegendOnTheirLine) {
 TEST_F(GridDrawingTest, BackgroundWhereNothingIsDrawn) {
   show(u8"2024", u8"6", u8"1");
   const QImage& img = area();
-  ASSERT_GE(img.width(), 975);
+  ASSERT_GE(img.width(), 985);
   ASSERT_GE(img.height(), 434);
   // Days 31 to 38 are empty, and the thirteenth column of a year of twelve
   // months (right of the twelfth column's marks).
-  EXPECT_EQ(marked_count(img, {0, 20 + 13 * 31, 975, 434}), 0);
-  EXPECT_EQ(marked_count(img, {10 + 72 * 11 + 108, 20, 975, 434}), 0);
+  EXPECT_EQ(marked_count(img, {0, 20 + 13 * 31, 985, 434}), 0);
+  EXPECT_EQ(marked_count(img, {10 + 72 * 11 + 108, 20, 985, 434}), 0);
   EXPECT_EQ(marked_count(img, {222, 0, 250, 20}), 0);  // between the system and the legend
   EXPECT_EQ(img.pixel(0, 0), kGridBackground);
-  EXPECT_EQ(img.pixel(974, 433), kGridBackground);
+  EXPECT_EQ(img.pixel(984, 433), kGridBackground);
 }
 
 // The day labels share their place with the leading blanks of the first
@@ -110,11 +110,25 @@ TEST_F(GridDrawingTest, MarksAtTheEndOfACellShowWhole) {
   EXPECT_TRUE(shows_text(x + 36, y, 72, "#ff0000", "戊申 4 20●*"));
 }
 
+// The thirteenth column is the last on screen: its widest cell, "●*" on
+// 2015-01-20 (new moon and 大寒 on the first day of the twelfth month of the
+// lunar year 2014), must still fit inside the drawing area.
+TEST_F(GridDrawingTest, MarksOfTheThirteenthColumnFitTheArea) {
+  show(u8"2014", u8"6", u8"1");
+  ASSERT_STREQ(nichiji[0][13], "　12");
+  ASSERT_STREQ(nichiji[1][13] + 15, "●*");
+  const int x = 10 + 72 * 12;
+  const int y = 20 + 13 * 1;
+  ASSERT_LE(x + 108, area().width());
+  EXPECT_GT(ink_count(area(), {x + 90, y, x + 102, y + 13}, kInkRed), 10);  // ●
+  EXPECT_GT(marked_count(area(), {x + 102, y, x + 108, y + 13}), 5);         // *
+}
+
 // A year of twelve months draws twelve columns, whatever the thirteenth row
 // of the tables still holds besides its empty label.
 TEST_F(GridDrawingTest, ThirteenthColumnOnlyWithAThirteenthLabel) {
   show(u8"2023", u8"4", u8"19");
-  EXPECT_GT(marked_count(area(), {10 + 72 * 11 + 108, 33, 975, 33 + 13 * 29}), 500);
+  EXPECT_GT(marked_count(area(), {10 + 72 * 11 + 108, 33, 985, 33 + 13 * 29}), 500);
 
   show(u8"2024", u8"6", u8"1");
   ASSERT_STREQ(nichiji[0][13], "");
@@ -123,7 +137,7 @@ TEST_F(GridDrawingTest, ThirteenthColumnOnlyWithAThirteenthLabel) {
     day_flag[d][13] = 1;
   }
   Disp_Calendar(newvdra_001);
-  EXPECT_EQ(marked_count(area(), {10 + 72 * 11 + 108, 20, 975, 434}), 0);
+  EXPECT_EQ(marked_count(area(), {10 + 72 * 11 + 108, 20, 985, 434}), 0);
 }
 
 TEST_F(GridDrawingTest, CalendarSystemAndTitleFollowTheYear) {
@@ -154,8 +168,8 @@ TEST_F(GridDrawingTest, DateBeforeTheFirstMonthDrawsOnlyTheTitleLine) {
   EXPECT_TRUE(shows_text(0, 5, 100, "#0000ff", " -666年和暦表示"));
   EXPECT_TRUE(shows_text(250, 5, 100, "#00ff00", "● 印　朔日"));
   EXPECT_TRUE(shows_text(10, 20, 12, "#0000ff", "日"));
-  EXPECT_EQ(marked_count(area(), {24, 20, 975, 434}), 0);
-  EXPECT_EQ(marked_count(area(), {0, 33, 975, 434}), 0);
+  EXPECT_EQ(marked_count(area(), {24, 20, 985, 434}), 0);
+  EXPECT_EQ(marked_count(area(), {0, 33, 985, 434}), 0);
 }
 
 }  // namespace

@@ -128,7 +128,7 @@ inline WSCvdrawingArea* grid_scratch() {
   static WSCvdrawingArea* scratch = [] {
     auto* area = new WSCvdrawingArea(newwin000, "grid_test_scratch");
     area->initialize();
-    area->setPropertyV(WSNwidth(), static_cast<unsigned short>(975));
+    area->setPropertyV(WSNwidth(), static_cast<unsigned short>(985));
     area->setPropertyV(WSNheight(), static_cast<unsigned short>(40));
     return area;
   }();
@@ -138,7 +138,7 @@ inline WSCvdrawingArea* grid_scratch() {
 inline bool shows_text(long x, long y, int width, const char* colour, const char* text) {
   WSCvdrawingArea* scratch = grid_scratch();
   scratch->setForeColor("#ffffc8");
-  scratch->drawFillRect(0, 0, 975, 40);
+  scratch->drawFillRect(0, 0, 985, 40);
   scratch->setForeColor(colour);
   scratch->drawString(x, 5, 100, 20, 1, 0, text, -2);
   return newvdra_001->image().copy(x, y, width, 13) == scratch->image().copy(x, 5, width, 13);

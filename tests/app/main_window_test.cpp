@@ -23,7 +23,7 @@ struct WidgetCase {
 };
 
 const WidgetCase kWidgets[] = {
-    {reinterpret_cast<WSCbase* const*>(&newvdra_001), typeid(WSCvdrawingArea), "QWidget", "newvdra_001", 10, 130, 975, 434, nullptr},
+    {reinterpret_cast<WSCbase* const*>(&newvdra_001), typeid(WSCvdrawingArea), "QWidget", "newvdra_001", 10, 130, 985, 434, nullptr},
     {reinterpret_cast<WSCbase* const*>(&newvbtn_004), typeid(WSCvbtn), "QPushButton", "newvbtn_004", 330, 10, 190, 40, u8"和暦表示"},
     {reinterpret_cast<WSCbase* const*>(&newvlab_013), typeid(WSCvlabel), "QLabel", "newvlab_013", 10, 60, 510, -1,
      u8"　   和暦　  　 年干支　   天皇在位年数    月　 日　 曜日 六曜　干支　二十八宿"},
@@ -34,7 +34,7 @@ const WidgetCase kWidgets[] = {
     {reinterpret_cast<WSCbase* const*>(&newvlab_007), typeid(WSCvlabel), "QLabel", "newvlab_007", 210, 10, 30, -1, u8"月"},
     {reinterpret_cast<WSCbase* const*>(&newvlab_010), typeid(WSCvlabel), "QLabel", "newvlab_010", 290, 10, 30, -1, u8"日"},
     {reinterpret_cast<WSCbase* const*>(&newlist_000), typeid(WSClist), "QListWidget", "newlist_000", 10, 90, 510, -1, nullptr},
-    {reinterpret_cast<WSCbase* const*>(&newlist_001), typeid(WSClist), "QListWidget", "newlist_001", 770, 10, 215, 110, nullptr},
+    {reinterpret_cast<WSCbase* const*>(&newlist_001), typeid(WSClist), "QListWidget", "newlist_001", 770, 10, 225, 110, nullptr},
     {reinterpret_cast<WSCbase* const*>(&newlist_002), typeid(WSClist), "QListWidget", "newlist_002", 545, 10, 215, 110, nullptr},
     {reinterpret_cast<WSCbase* const*>(&newvlab_000), typeid(WSCvlabel), "QLabel", "newvlab_000", 130, 10, 30, -1, u8"年"},
 };
@@ -51,7 +51,7 @@ TEST_F(MainWindowTest, Window) {
   const ProbeRect r = probe_geometry(newwin000);
   EXPECT_EQ(r.x, 20);
   EXPECT_EQ(r.y, 50);
-  EXPECT_EQ(r.width, 985);
+  EXPECT_EQ(r.width, 995);
   EXPECT_EQ(r.height, 585);
   EXPECT_TRUE(probe_is_visible(newwin000));
   EXPECT_TRUE(newwin000->procedures().empty());
@@ -100,9 +100,9 @@ TEST_F(MainWindowTest, DefaultHeightsFitTheirText) {
 TEST_F(MainWindowTest, RightEdgesOfGridAndSolarTermsMeet) {
   const ProbeRect area = probe_geometry(newvdra_001);
   const ProbeRect terms = probe_geometry(newlist_001);
-  EXPECT_EQ(area.x + area.width, 985);
+  EXPECT_EQ(area.x + area.width, 995);
   EXPECT_EQ(area.y + area.height, 564);
-  EXPECT_EQ(terms.x + terms.width, 985);
+  EXPECT_EQ(terms.x + terms.width, 995);
 }
 
 TEST_F(MainWindowTest, OnlyDrawingAreaAndButtonCarryProcedures) {

@@ -42,7 +42,7 @@ class RefreshTest : public ::testing::Test {
     EXPECT_EQ(items(newlist_000), expected_line(year, month, day));
   }
 
-  static bool area_is_blank() { return marked_count(newvdra_001->image(), {0, 0, 975, 434}) == 0; }
+  static bool area_is_blank() { return marked_count(newvdra_001->image(), {0, 0, 985, 434}) == 0; }
 };
 
 // Type 2023, 4, 19 and press "和暦表示": the lists and the line change at
