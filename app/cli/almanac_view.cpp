@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/cli/grid_text.h"
+#include "app/grid_layout.h"
 #include "app/selected_date.h"
 #include "app/widgets.h"
 #include "calendar/year_grid.h"
@@ -48,8 +49,8 @@ AlmanacView read_almanac_view() {
   view.line = newlist_000->itemCount() > 0 ? utf8(newlist_000->itemText(0)) : std::string();
   view.terms = list_lines(newlist_001);
   view.phases = list_lines(newlist_002);
-  view.grid_title = utf8(grid_title_text());
-  view.grid_calendar = utf8(grid_calendar_text());
+  view.grid_title = utf8(Grid_Title_Text());
+  view.grid_calendar = utf8(Grid_Calendar_Text());
   view.months = grid_months();
   for (const std::string& line : grid_text_lines()) view.grid_lines.push_back(utf8(line));
   return view;

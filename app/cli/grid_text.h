@@ -7,11 +7,7 @@
 #include <string>
 #include <vector>
 
-// The title as drawn for year_g, e.g. " 2023年和暦表示".
-std::string grid_title_text();
-// The calendar system drawn beside the title.
-const char* grid_calendar_text();
-
 // The title line with the calendar system and the legend, the line of month
-// headers, then one line per day of the month; trailing blanks dropped.
+// headers, then one line per day of the month; empty lines and trailing
+// blanks dropped.
 std::vector<std::string> grid_text_lines();
