@@ -10,11 +10,13 @@ out=$2
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 
+window=
 for _ in $(seq 1 100); do
-  xdotool search --name '^Sorafumi$' >/dev/null 2>&1 && break
+  window=$(xdotool search --name '^Sorafumi$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
   kill -0 "$pid" 2>/dev/null || { echo "the program ended before showing its window" >&2; exit 1; }
   sleep 0.1
 done
 # The timer redraws every second; two seconds see the window drawn at least twice.
 sleep 2
-import -window root "$out"
+# The window alone, without the empty screen around it.
+import -window "$window" "$out"
