@@ -14,6 +14,7 @@
 #include "app/cli/qt_messages.h"
 #include "app/cli/text_output.h"
 #include "app/cli/window_session.h"
+#include "app/toolkit/application.h"
 
 namespace {
 
@@ -39,6 +40,10 @@ int main(int argc, char** argv) {
 
   const CliDate date = request.date ? *request.date : jst_today(std::time(nullptr));
   quiet_qt_messages();
+  // The application goes before main returns, with Qt's globals still there.
+  struct ApplicationScope {
+    ~ApplicationScope() { toolkit_release_application(); }
+  } application_scope;
   open_offscreen_window();
   show_date_in_window(date);
   if (const std::string refused = refused_date_component(date); !refused.empty()) return fail(kBadInput, refused);

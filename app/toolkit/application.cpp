@@ -68,6 +68,8 @@ void WSGFdeviceInitialize() {
 
 void toolkit_ensure_application() { make_application(); }
 
+void toolkit_release_application() { delete QCoreApplication::instance(); }
+
 int _win_main(int argc, char** argv, char** /*envp*/, void* /*reserved*/) {
   if (argc > 0 && argv) {
     app_argc = argc;
@@ -75,9 +77,7 @@ int _win_main(int argc, char** argv, char** /*envp*/, void* /*reserved*/) {
   }
   make_application();
   for (auto handler : init_handlers()) handler();
-  return QApplication::exec();
+  const int result = QApplication::exec();
+  toolkit_release_application();
+  return result;
 }
-
-// Fontconfig keeps a cache Qt's font database never gives back; in a build
-// with LeakSanitizer that is no leak of ours.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }

@@ -39,3 +39,10 @@ int _win_main(int argc, char** argv, char** envp, void* reserved);
 // For tests and tools that use widgets without _win_main: makes sure one Qt
 // application object exists (the offscreen platform when QT_QPA_PLATFORM says so).
 void toolkit_ensure_application();
+
+// Deletes the application while main still runs, if there is one. Qt's font
+// database goes with it and gives fontconfig's configuration back; left to
+// the end of the process, LeakSanitizer takes fontconfig's font patterns for
+// lost (fontconfig reaches their elements by offsets, not pointers). Widgets
+// that remain must not be used afterwards.
+void toolkit_release_application();
