@@ -1,6 +1,7 @@
 // Every year from -666 to 2050 through both year tables and their lists and
-// through the year view (line, month lookup and the whole grid); then the
-// dates at the edges of what the date entry accepts, fractions included.
+// through the year view (line, month lookup and the whole grid) and the
+// grid's drawing; then the dates at the edges of what the date entry accepts,
+// fractions included.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "app/grid_drawing.h"
+#include "app/grid_layout.h"
 #include "app/selected_date.h"
 #include "calendar/year_grid.h"
 #include "calendar/year_view.h"
@@ -87,21 +90,56 @@ std::int32_t marker_of_text(const char* text) {
   return ::testing::AssertionSuccess();
 }
 
+// Every text the drawing of the grid draws: printable, and whole within the
+// 20-byte buffer it is formatted in (a cut kanji would show as garbage).
+::testing::AssertionResult drawn_texts_are_sound() {
+  for (const tagGridText& t : Grid_Layout()) {
+    if (auto ok = Fits_And_Prints(t.text, kCellBytes + 1); !ok)
+      return ::testing::AssertionFailure() << "drawn at (" << t.x << ", " << t.y << "): " << ok.message();
+  }
+  return ::testing::AssertionSuccess();
+}
+
+// The year view and the grid's drawing into a drawing area of the window's size.
 class YearSweep : public YearViewListTest {
  protected:
+  YearSweep() : area_(&window(), "newvdra_001") {
+    area_.initialize();
+    area_.setPropertyV(WSNwidth(), static_cast<unsigned short>(985));
+    area_.setPropertyV(WSNheight(), static_cast<unsigned short>(434));
+    newvdra_001 = &area_;
+  }
+  ~YearSweep() override { newvdra_001 = nullptr; }
+
   void show(double year, double month, double day) {
     year_g = year;
     month_g = month;
     day_g = day;
     Disp_Wareki(nullptr);
+    Disp_Calendar(nullptr);
+  }
+
+  // The blue of the title's text somewhere in its line: the drawing reached
+  // the area's image.
+  ::testing::AssertionResult title_is_drawn() const {
+    const QImage& image = area_.image();
+    if (image.width() < 100 || image.height() < 20) return ::testing::AssertionFailure() << "no image";
+    for (int y = 0; y < 20; ++y)
+      for (int x = 0; x < 100; ++x)
+        if (image.pixelColor(x, y) == QColor(0, 0, 255)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "no blue title";
   }
 
   ::testing::AssertionResult view_is_sound(int months) {
     if (list().itemCount() != 1) return ::testing::AssertionFailure() << list().itemCount() << " lines";
     if (auto ok = Fits_And_Prints(list().itemText(0), kLineBuffer - 1); !ok)
       return ::testing::AssertionFailure() << "the line: " << ok.message();
-    return grid_is_sound(months);
+    if (auto ok = grid_is_sound(months); !ok) return ok;
+    return drawn_texts_are_sound();
   }
+
+ private:
+  WSCvdrawingArea area_;
 };
 
 TEST_F(YearSweep, EveryYearThroughBothListsAndTheYearView) {
@@ -154,6 +192,7 @@ TEST_F(YearSweep, EdgesAndFractionsOfTheAcceptedRanges) {
     SCOPED_TRACE(::testing::Message() << c.year << "-" << c.month << "-" << c.day);
     show(c.year, c.month, c.day);
     EXPECT_TRUE(view_is_sound(c.months));
+    EXPECT_TRUE(title_is_drawn());
     if (c.months < kYearMonths) {
       EXPECT_EQ(nichiji[0][c.months + 1][0], '\0') << "more month rows than the table holds";
     }

@@ -18,6 +18,7 @@ class YearViewListTest : public ::testing::Test {
   ~YearViewListTest() override { newlist_000 = nullptr; }
 
   const WSClist& list() const { return list_; }
+  WSCmainWindow& window() { return window_; }
 
  private:
   WSCmainWindow window_;
