@@ -1,5 +1,6 @@
 #include "app/cli/cli_messages.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -11,7 +12,23 @@ const char* accepted_range(const char* component) {
   return "1 to 31";
 }
 
-std::string quoted(const std::string& text) { return "\"" + text + "\""; }
+// The user's text in double quotes. A control byte (a newline, an escape
+// sequence) is shown as \xNN, so the error stays one line and cannot steer
+// the terminal.
+std::string quoted(const std::string& text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) {
+      char escaped[5];
+      std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
 
 }  // namespace
 
