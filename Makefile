@@ -6,7 +6,7 @@ BENCH_BUILD ?= build-bench
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 300
-FUZZERS = julian_day_fuzz date_entry_fuzz cli_arguments_fuzz
+FUZZERS = julian_day_fuzz date_entry_fuzz cli_arguments_fuzz typed_text_fuzz
 
 .PHONY: setup configure build run test test-asan fuzz bench screenshot clean
 
