@@ -9,30 +9,14 @@
 #include "calendar/year_grid.h"
 #include "calendar/year_view.h"
 #include "calendar/year_view_line.h"
+#include "support/year_view_list.h"
 
 namespace {
 
-class YearViewGridTest : public ::testing::Test {
+class YearViewGridTest : public YearViewListTest {
  protected:
-  YearViewGridTest() : window(nullptr, "newwin000"), list(&window, "newlist_000") {
-    toolkit_ensure_application();
-    list.initialize();
-    newlist_000 = &list;
-  }
-  ~YearViewGridTest() override { newlist_000 = nullptr; }
-
-  void show(double year, double month, double day) {
-    year_g = year;
-    month_g = month;
-    day_g = day;
-    Disp_Wareki(nullptr);
-  }
-
   // Month and day of the first day of the grid's first month.
   static std::string new_year_day() { return std::string(nichiji[1][1]).substr(10, 5); }
-
-  WSCmainWindow window;
-  WSClist list;
 };
 
 TEST_F(YearViewGridTest, GridShowsTheLunarYearThatBeginsInTheViewYear) {
@@ -64,7 +48,7 @@ TEST_F(YearViewGridTest, GridShowsTheLunarYearThatBeginsInTheViewYear) {
 TEST_F(YearViewGridTest, DateBeforeTheFirstMonthHasAnEmptyGrid) {
   show(2023, 4, 19);
   show(-666, 2, 5);
-  ASSERT_EQ(list.itemCount(), 1);
+  ASSERT_EQ(list().itemCount(), 1);
   EXPECT_STREQ(m_tsuki1, "");
   EXPECT_STRNE(m_youbi1, "");
   EXPECT_STRNE(m_kanshi11, "");

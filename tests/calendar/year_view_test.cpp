@@ -10,34 +10,17 @@
 #include "calendar/year_view.h"
 #include "calendar/year_view_line.h"
 #include "labels_for_date.h"
+#include "support/year_view_list.h"
 
 namespace {
 
-class YearViewTest : public ::testing::Test {
- protected:
-  YearViewTest() : window(nullptr, "newwin000"), list(&window, "newlist_000") {
-    toolkit_ensure_application();
-    list.initialize();
-    newlist_000 = &list;
-  }
-  ~YearViewTest() override { newlist_000 = nullptr; }
-
-  void show(double year, double month, double day) {
-    year_g = year;
-    month_g = month;
-    day_g = day;
-    Disp_Wareki(nullptr);
-  }
-
-  WSCmainWindow window;
-  WSClist list;
-};
+class YearViewTest : public YearViewListTest {};
 
 TEST_F(YearViewTest, ShowsTheLineOfTheSelectedDateAsTheOnlyItem) {
-  list.addItem("left over", -1);
+  list().addItem("left over", -1);
   show(2000, 1, 1);
-  ASSERT_EQ(list.itemCount(), 1);
-  const std::string line = list.itemText(0);
+  ASSERT_EQ(list().itemCount(), 1);
+  const std::string line = list().itemText(0);
   EXPECT_EQ(line.size(), 76u);
   EXPECT_EQ(line.substr(0, 10), "      平成");
   const tagKyuurekiDate date = Kyuureki_Search(2000, 1, 1);
@@ -47,8 +30,8 @@ TEST_F(YearViewTest, ShowsTheLineOfTheSelectedDateAsTheOnlyItem) {
 TEST_F(YearViewTest, EachRefreshReplacesTheLine) {
   show(2023, 3, 22);
   show(2019, 5, 1);
-  ASSERT_EQ(list.itemCount(), 1);
-  EXPECT_EQ(list.itemText(0).substr(0, 10), "      令和");
+  ASSERT_EQ(list().itemCount(), 1);
+  EXPECT_EQ(list().itemText(0).substr(0, 10), "      令和");
   EXPECT_STREQ(m_uruu1, "　");
 }
 
@@ -56,8 +39,8 @@ TEST_F(YearViewTest, RestoresHistoryMaxAndShowsDatesBeforeTheTable) {
   History_max = 3;
   show(-666, 1, 1);
   EXPECT_EQ(History_max, kKyuurekiCount);
-  ASSERT_EQ(list.itemCount(), 1);
-  const std::string line = list.itemText(0);
+  ASSERT_EQ(list().itemCount(), 1);
+  const std::string line = list().itemText(0);
   EXPECT_EQ(line.size(), 88u);
   EXPECT_EQ(line.substr(0, 16), "(神武即位前天皇)");
   EXPECT_STREQ(m_tsuki1, "");

@@ -16,7 +16,7 @@
 #include "calendar/wareki_line.h"
 #include "calendar/year_view_line.h"
 #include "text_checks.h"
-#include "year_view_list.h"
+#include "support/year_view_list.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include "events/event_lists.h"
 #include "events/event_tables.h"
 #include "text_checks.h"
-#include "year_view_list.h"
+#include "support/year_view_list.h"
 
 namespace {
 
@@ -111,11 +111,9 @@ class YearSweep : public YearViewListTest {
   }
   ~YearSweep() override { newvdra_001 = nullptr; }
 
-  void show(double year, double month, double day) {
-    year_g = year;
-    month_g = month;
-    day_g = day;
-    Disp_Wareki(nullptr);
+  // The year view, then the drawing of its grid, as draw runs them.
+  static void show(double year, double month, double day) {
+    YearViewListTest::show(year, month, day);
     Disp_Calendar(nullptr);
   }
 

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include "app/selected_date.h"
 #include "app/toolkit/application.h"
 #include "app/widgets.h"
+#include "calendar/year_view.h"
 
 class YearViewListTest : public ::testing::Test {
  protected:
@@ -17,6 +19,15 @@ class YearViewListTest : public ::testing::Test {
   }
   ~YearViewListTest() override { newlist_000 = nullptr; }
 
+  // Selects the date as the date entry would and runs the year view.
+  static void show(double year, double month, double day) {
+    year_g = year;
+    month_g = month;
+    day_g = day;
+    Disp_Wareki(nullptr);
+  }
+
+  WSClist& list() { return list_; }
   const WSClist& list() const { return list_; }
   WSCmainWindow& window() { return window_; }
 
