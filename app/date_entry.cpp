@@ -1,5 +1,6 @@
 #include "app/date_entry.h"
 
+#include "app/date_ranges.h"
 #include "app/selected_date.h"
 #include "app/widgets.h"
 
@@ -7,13 +8,9 @@ namespace {
 
 std::time_t system_clock_now() { return std::time(nullptr); }
 
-// Stores the field's number in target when its integer lies in [low, high].
-// The double is stored, not the integer that passed the test: a stored value
-// is never truncated.
-void read_field(WSCvifield* field, int low, int high, double& target) {
-  const WSCvariant text = field->getProperty(WSNlabelString());
-  const int n = static_cast<int>(text);
-  if (n >= low && n <= high) target = static_cast<double>(text);
+// Takes up the field's text if its number is in range.
+void read_field(WSCvifield* field, tagFieldRange range, double& target) {
+  take_field_value(field->getProperty(WSNlabelString()), range, target);
 }
 
 }  // namespace
@@ -29,7 +26,7 @@ void take_today() {
 }
 
 void read_date_fields() {
-  read_field(newvifi_000, -666, 2050, year_g);
-  read_field(newvifi_001, 1, 12, month_g);
-  read_field(newvifi_003, 1, 31, day_g);  // not tested against the month's length
+  read_field(newvifi_000, kYearRange, year_g);
+  read_field(newvifi_001, kMonthRange, month_g);
+  read_field(newvifi_003, kDayRange, day_g);
 }

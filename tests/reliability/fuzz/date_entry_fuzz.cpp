@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/date_ranges.h"
 #include "app/toolkit/variant.h"
 #include "calendar/kyuureki.h"
 #include "engine/julian_day.h"
@@ -30,9 +31,9 @@ int expected_int(double v) {
   return static_cast<int>(v);
 }
 
-// The field read as the date entry reads it (app/date_entry.cpp): the integer
-// decides, the double is stored.
-void read_field(const std::string& text, int low, int high, double& target) {
+// The field read as the date entry reads it, with the checks of what the
+// variant's conversions must give around it.
+void read_field(const std::string& text, tagFieldRange range, double& target) {
   const WSCvariant value(text);
   const int n = static_cast<int>(value);
   const double x = static_cast<double>(value);
@@ -45,10 +46,12 @@ void read_field(const std::string& text, int low, int high, double& target) {
     fail("no number, yet a value", text, n, x);
   }
 
-  if (n >= low && n <= high) {
-    if (!std::isfinite(x) || std::trunc(x) != n) fail("accepted value outside its integer", text, n, x);
-    target = x;
-  }
+  const double before = target;
+  const bool taken = take_field_value(value, range, target);
+  if (taken != (n >= range.low && n <= range.high)) fail("range test", text, n, x);
+  if (!taken && target != before) fail("refused value stored", text, target, before);
+  if (taken && (!std::isfinite(x) || std::trunc(x) != n || target != x))
+    fail("accepted value outside its integer", text, n, x);
 }
 
 void check_selected_date(double year, double month, double day) {
@@ -88,9 +91,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // Today stands where a field is refused.
   double year = 2026, month = 3, day = 9;
-  read_field(year_text, -666, 2050, year);
-  read_field(month_text, 1, 12, month);
-  read_field(day_text, 1, 31, day);
+  read_field(year_text, kYearRange, year);
+  read_field(month_text, kMonthRange, month);
+  read_field(day_text, kDayRange, day);
   check_selected_date(year, month, day);
   return 0;
 }
