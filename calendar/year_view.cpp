@@ -10,10 +10,6 @@
 
 namespace {
 
-// Days of events from 1 January of the view year: past the end of a lunar
-// year that begins as late as March.
-constexpr int kEventSpanDays = 430;
-
 // Paints the whole drawing area in the grid's background before anything is
 // drawn on it, then leaves the colour black for what follows.
 void clear_drawing_area() {
@@ -45,7 +41,7 @@ void Disp_Wareki(WSCbase*) {
   Year_Grid_Clear_Days();
   // The lists were built for year_g, which is one more than the view year for
   // a date in the last month or two of a lunar year: build the view year's own.
-  const int moons = Moon_year_Cal0(view_year, kEventSpanDays);
-  const int terms = Sun_year_Cal0(view_year, kEventSpanDays);
+  const int moons = Moon_year_Cal0(view_year, kYearSpanDays);
+  const int terms = Sun_year_Cal0(view_year, kYearSpanDays);
   Year_Grid_Fill(first, moons, terms);
 }

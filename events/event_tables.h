@@ -13,6 +13,9 @@ struct tagEvent {
 
 inline constexpr int kEventTableSize = 120;
 inline constexpr int kMaxSpanDays = 800;
+// The span every view builds a year with: from 1 January to early March of the
+// next year, past the end of a lunar year that begins as late as March.
+inline constexpr int kYearSpanDays = 430;
 
 // Valid records are 0 to count - 1 of the last build; the rest keep what an
 // earlier build left.

@@ -5,13 +5,10 @@
 
 namespace {
 
-// The span the lists show: 1 January to early March of the next year.
-constexpr int kListSpanDays = 430;
-
 std::vector<std::string> lines(const char* header, int (*build)(double, int), const tagEvent* table,
                                std::string (*name)(double), double year) {
   std::vector<std::string> out{header};
-  const int n = build(year, kListSpanDays);
+  const int n = build(year, kYearSpanDays);
   for (int i = 0; i < n; ++i) out.push_back(Event_line(name(table[i].angle), table[i].jd));
   return out;
 }
