@@ -154,10 +154,10 @@ TEST_F(YearGridTest, EveryMarkAgreesWithTheEventTables) {
         const std::string marks = text.substr(15);
         const bool moon_mark = marks.starts_with("●") || marks.starts_with("○");
         EXPECT_EQ(marks.ends_with("*"), marker == 24);
-        if (marker == 1) EXPECT_EQ(marks, "●");
-        if (marker == 15) EXPECT_EQ(marks, "○");
-        if (marker == 0) EXPECT_EQ(marks, "");
-        if (marker == 24) EXPECT_EQ(marks.size(), moon_mark ? 3u : 1u);
+        if (marker == 1) { EXPECT_EQ(marks, "●"); }
+        if (marker == 15) { EXPECT_EQ(marks, "○"); }
+        if (marker == 0) { EXPECT_EQ(marks, ""); }
+        if (marker == 24) { EXPECT_EQ(marks.size(), moon_mark ? 3u : 1u); }
       }
     }
   }
